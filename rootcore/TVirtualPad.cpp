@@ -1,0 +1,8 @@
+#include "TVirtualPad.h"
+
+TVirtualPad *gPad = nullptr;
+
+TVirtualPad::~TVirtualPad()
+{
+   if (gPad == this) gPad = nullptr;
+}
