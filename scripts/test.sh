@@ -19,6 +19,7 @@ echo "== release build and tests"
 echo "== address and undefined-behaviour sanitizers"
 "$root/scripts/build.sh" asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
   "${xvfb[@]}" ctest --test-dir "$root/build-asan" -j"$jobs" --output-on-failure
 
 echo "== thread sanitizer, tile render"
