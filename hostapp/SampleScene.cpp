@@ -77,8 +77,9 @@ DecodedImage MakeSampleScene(int width, int height) {
         c = Scale(Rgb{0.9f, 0.88f, 0.82f}, 0.35f + 0.2f * Noise(u * 300.0f, v * 300.0f));
       } else if (v > floorTop) {
         // Wooden floor: planks with grain, a pool of sunlight below the window.
-        const float plank = std::floor((v - floorTop) * 40.0f + 3.0f * u);
-        const float grain = Fractal(u * 60.0f + plank * 7.1f, v * 4.0f);
+        // Boards run across the picture; the grain runs along them.
+        const float plank = std::floor((v - floorTop) * 30.0f);
+        const float grain = Fractal(u * 7.0f + plank * 7.1f, v * 260.0f);
         Rgb wood = Scale(Rgb{0.42f, 0.26f, 0.14f}, 0.6f + 0.6f * grain + 0.15f * Hash(static_cast<int>(plank), 3));
         const float pu = (u - winL + 0.12f * (v - floorTop)) / (winR - winL);
         const float patch = (pu > 0.0f && pu < 1.0f && v < floorTop + 0.22f) ? 7.0f : 0.0f;
