@@ -3,25 +3,58 @@
 #include <omp.h>
 
 #include <atomic>
-#include <new>
+#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <new>
 
 #include "dialog/OrvRunContext.h"
 #include "host/HostRecord.h"
 #include "host/PixelTransfer.h"
 #include "host/RenderMonitor.h"
 #include "host/ResultCodes.h"
+#include "platform/i18n.h"
 
 namespace orv {
 
+namespace {
+
+// The readers and writers handle three colour channels at 8, 16 or 32 bits;
+// further channels (transparency, spot colours) are left alone.
+bool DocumentIsSupported() {
+  const int channels = ColourChannelCount();
+  const int depth = gFilterRecord->depth;
+  if (channels >= 3 && (depth == 8 || depth == 16 || depth == 32)) return true;
+  std::fprintf(stderr,
+               _("Orvelline filters RGB documents of 8, 16 or 32 bits per channel; this one has %d colour "
+                 "channels of %d bits.\n"),
+               channels, depth);
+  return false;
+}
+
+// The full-resolution read into a pyramid laid out for the filter rectangle.
+void ReadSource(OrvRunContext& context) {
+  const OrvRect32 rect = FilterRect();
+  OrvMappingStage& stage = context.Stage();
+  stage.BuildPyramid(rect.right - rect.left, rect.bottom - rect.top);
+  if (!stage.FinestLevel().Empty()) ReadChannelLevel(stage);
+}
+
+}  // namespace
+
 void MapFullImage(OrvRunContext* context) {
   try {
+    if (!DocumentIsSupported()) {
+      SetResult(kResultBadMode);
+      return;
+    }
     std::unique_ptr<OrvRunContext> ownContext;
     if (!context) {
       ownContext = std::make_unique<OrvRunContext>();
       context = ownContext.get();
+      context->ApplyDefaults();
+      ReadSource(*context);
     }
     SetResult(kResultOk);
 
