@@ -14,6 +14,8 @@ public:
    virtual Style_t GetFillStyle() const { return fFillStyle; }
    virtual void SetFillColor(Color_t fcolor) { fFillColor = fcolor; }
    virtual void SetFillStyle(Style_t fstyle) { fFillStyle = fstyle; }
+   /// Hands these attributes to the current drawing back end (gVirtualX).
+   virtual void Modify();
 
 protected:
    Color_t fFillColor = 1;

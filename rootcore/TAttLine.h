@@ -17,6 +17,8 @@ public:
    virtual void SetLineColor(Color_t lcolor) { fLineColor = lcolor; }
    virtual void SetLineStyle(Style_t lstyle) { fLineStyle = lstyle; }
    virtual void SetLineWidth(Width_t lwidth) { fLineWidth = lwidth; }
+   /// Hands these attributes to the current drawing back end (gVirtualX).
+   virtual void Modify();
 
 protected:
    Color_t fLineColor = 1;

@@ -16,6 +16,8 @@ public:
    virtual void SetMarkerColor(Color_t tcolor = 1) { fMarkerColor = tcolor; }
    virtual void SetMarkerStyle(Style_t mstyle = 1) { fMarkerStyle = mstyle; }
    virtual void SetMarkerSize(Size_t msize = 1) { fMarkerSize = msize; }
+   /// Hands these attributes to the current drawing back end (gVirtualX).
+   virtual void Modify();
 
 protected:
    Color_t fMarkerColor = 1;

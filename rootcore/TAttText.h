@@ -23,6 +23,9 @@ public:
    virtual void SetTextColor(Color_t tcolor = 1) { fTextColor = tcolor; }
    virtual void SetTextFont(Font_t tfont = 62) { fTextFont = tfont; }
    virtual void SetTextSize(Float_t tsize = 1) { fTextSize = tsize; }
+   /// Hands these attributes to the current drawing back end; the size of fonts of precision
+   /// 0..2 is a fraction of the smaller side of the current pad, of precision 3 in pixels.
+   virtual void Modify();
 
 protected:
    Float_t fTextAngle = 0;

@@ -1,10 +1,15 @@
 #include "TH1.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "TError.h"
+#include "TGaxis.h"
 #include "TVirtualPad.h"
+#include "TVirtualX.h"
 
 namespace {
 bool Contains(Option_t *option, char c)
@@ -91,7 +96,81 @@ void TH1::Draw(Option_t *option)
    AppendPad(option);
 }
 
-void TH1::Paint(Option_t *) {}
+void TH1::Paint(Option_t *)
+{
+   // Every option paints the same picture: the area under the line through the bin centres,
+   // filled with the fill attributes and outlined with the line attributes ("LF2"), inside the
+   // pad's frame with both axes.
+   TVirtualPad *pad = gPad;
+   const Int_t n = fXaxis.GetNbins();
+   if (!pad || n < 1) return;
+   const Bool_t logy = pad->GetLogy() != 0;
+
+   Double_t xmin = fXaxis.GetXmin(), xmax = fXaxis.GetXmax();
+   Double_t cmin = GetBinContent(1), cmax = cmin, minPositive = 0;
+   for (Int_t bin = 1; bin <= n; ++bin) {
+      const Double_t c = GetBinContent(bin);
+      cmin = std::min(cmin, c);
+      cmax = std::max(cmax, c);
+      if (c > 0 && (minPositive == 0 || c < minPositive)) minPositive = c;
+   }
+   Double_t ymin, ymax; // frame limits in pad coordinates
+   if (logy) {
+      if (minPositive <= 0) minPositive = cmax = 1;
+      ymin = std::log10(0.5 * minPositive);
+      ymax = std::log10(2 * cmax);
+   } else {
+      ymin = std::min(0.0, cmin);
+      ymax = cmax > ymin ? cmax : ymin + 1;
+      // Headroom above the highest bin, as for a plot that should not touch its frame.
+      ymax += 0.05 * (ymax - ymin);
+   }
+   if (xmax <= xmin) xmax = xmin + 1;
+
+   // The pad range puts the frame inside the margins.
+   const Double_t wx = 1 - pad->GetLeftMargin() - pad->GetRightMargin();
+   const Double_t wy = 1 - pad->GetBottomMargin() - pad->GetTopMargin();
+   const Double_t dx = (xmax - xmin) / (wx > 0.01 ? wx : 0.01);
+   const Double_t dy = (ymax - ymin) / (wy > 0.01 ? wy : 0.01);
+   pad->Range(xmin - pad->GetLeftMargin() * dx, ymin - pad->GetBottomMargin() * dy, xmax + pad->GetRightMargin() * dx,
+              ymax + pad->GetTopMargin() * dy);
+   pad->RangeAxis(xmin, ymin, xmax, ymax);
+
+   std::vector<Double_t> x(n + 2), y(n + 2);
+   for (Int_t bin = 1; bin <= n; ++bin) {
+      x[bin] = GetBinCenter(bin);
+      y[bin] = std::clamp(pad->YtoPad(GetBinContent(bin)), ymin, ymax);
+   }
+   x[0] = x[1];
+   x[n + 1] = x[n];
+   y[0] = y[n + 1] = ymin;
+   TAttLine::Modify();
+   TAttFill::Modify();
+   pad->PaintFillArea(n + 2, x.data(), y.data());
+   pad->PaintPolyLine(n, x.data() + 1, y.data() + 1);
+
+   // Frame: a plain outline, so whatever lies under a transparent pad stays visible.
+   gVirtualX->SetLineColor(1);
+   gVirtualX->SetLineStyle(1);
+   gVirtualX->SetLineWidth(1);
+   gVirtualX->SetFillStyle(0);
+   pad->PaintBox(xmin, ymin, xmax, ymax);
+
+   TGaxis xaxis(xmin, ymin, xmax, ymin, xmin, xmax, fXaxis.GetNdivisions(), "+");
+   TGaxis yaxis(xmin, ymin, xmin, ymax, logy ? std::pow(10.0, ymin) : ymin, logy ? std::pow(10.0, ymax) : ymax,
+                fYaxis.GetNdivisions(), logy ? "-G" : "-");
+   const TAxis *axes[2] = {&fXaxis, &fYaxis};
+   TGaxis *painted[2] = {&xaxis, &yaxis};
+   for (int i = 0; i < 2; ++i) {
+      painted[i]->SetLineColor(axes[i]->GetAxisColor());
+      painted[i]->SetLabelColor(axes[i]->GetLabelColor());
+      painted[i]->SetLabelFont(axes[i]->GetLabelFont());
+      painted[i]->SetLabelOffset(axes[i]->GetLabelOffset());
+      painted[i]->SetLabelSize(axes[i]->GetLabelSize());
+      painted[i]->SetTickSize(axes[i]->GetTickLength());
+      painted[i]->Paint();
+   }
+}
 
 TH1D::TH1D() : TArrayD(3) {}
 

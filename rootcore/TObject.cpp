@@ -4,12 +4,17 @@
 
 TObject &TObject::operator=(const TObject &other)
 {
-   // Keep this object's ownership by a pad; take the other bits.
-   if (this != &other) fBits = (other.fBits & ~UInt_t(kCanDelete)) | (fBits & kCanDelete);
+   // Keep this object's ownership by a pad and its listing in pads; take the other bits.
+   const UInt_t own = kCanDelete | kMustCleanup;
+   if (this != &other) fBits = (other.fBits & ~own) | (fBits & own);
    return *this;
 }
 
-TObject::~TObject() = default;
+TObject::~TObject()
+{
+   // A primitive that goes away leaves the pads that list it.
+   if (TestBit(kMustCleanup)) TVirtualPad::RemoveFromAllPads(this);
+}
 
 const char *TObject::GetName() const { return "TObject"; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "TError.h"
 #include "TVirtualPad.h"
@@ -22,7 +23,73 @@ void TSpline::Draw(Option_t *option)
    AppendPad(option);
 }
 
-void TSpline::Paint(Option_t *) {}
+void TSpline::Paint(Option_t *option)
+{
+   // The curve is a polyline of fNpx points from fXmin to fXmax. With y display limits set
+   // (fYmin < fYmax), the parts outside them are cut away, not flattened onto the limit.
+   TVirtualPad *pad = gPad;
+   if (!pad || fNp < 1) return;
+   const Int_t npx = std::max(fNpx, 2);
+   const bool limited = fYmin < fYmax;
+   TAttLine::Modify();
+
+   std::vector<Double_t> px, py;
+   auto flush = [&]() {
+      if (px.size() >= 2) pad->PaintPolyLine(Int_t(px.size()), px.data(), py.data());
+      px.clear();
+      py.clear();
+   };
+   auto add = [&](Double_t x, Double_t y) {
+      px.push_back(pad->XtoPad(x));
+      py.push_back(pad->YtoPad(y));
+   };
+   const Double_t dx = (fXmax - fXmin) / (npx - 1);
+   Double_t xp = fXmin, yp = Eval(fXmin);
+   for (Int_t i = 1; i < npx; ++i) {
+      const Double_t x = fXmin + i * dx, y = Eval(x);
+      Double_t t0 = 0, t1 = 1; // visible part of the segment from (xp, yp) to (x, y)
+      if (limited) {
+         const Double_t dy = y - yp;
+         for (Double_t bound : {fYmin, fYmax}) {
+            if (dy == 0) continue;
+            const Double_t t = (bound - yp) / dy;
+            const bool entering = (bound == fYmin) == (dy > 0);
+            if (entering)
+               t0 = std::max(t0, t);
+            else
+               t1 = std::min(t1, t);
+         }
+         if (dy == 0 && (yp < fYmin || yp > fYmax)) t0 = 2;
+      }
+      if (t0 <= t1) {
+         if (px.empty() || t0 > 0) {
+            flush();
+            add(xp + t0 * (x - xp), yp + t0 * (y - yp));
+         }
+         add(xp + t1 * (x - xp), yp + t1 * (y - yp));
+         if (t1 < 1) flush();
+      } else {
+         flush();
+      }
+      xp = x;
+      yp = y;
+   }
+   flush();
+
+   // Option "p": the knots as markers as well.
+   std::string lower(option ? option : "");
+   for (char &c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+   if (lower.find('p') != std::string::npos) {
+      std::vector<Double_t> kx(fNp), ky(fNp);
+      for (Int_t i = 0; i < fNp; ++i) {
+         GetKnot(i, kx[i], ky[i]);
+         kx[i] = pad->XtoPad(kx[i]);
+         ky[i] = pad->YtoPad(ky[i]);
+      }
+      TAttMarker::Modify();
+      pad->PaintPolyMarker(fNp, kx.data(), ky.data());
+   }
+}
 
 TSpline3::TSpline3(const char *title, Double_t x[], Double_t y[], Int_t n, const char *opt, Double_t valbeg,
                    Double_t valend)
