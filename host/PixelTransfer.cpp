@@ -10,6 +10,7 @@
 #include "host/HostRecord.h"
 #include "image/OrvLevelImage.h"
 #include "mapping/OrvMappingStage.h"
+#include "mapping/PostProcessing.h"
 
 namespace orv {
 namespace {
@@ -108,17 +109,6 @@ void WriteChannels(const ColourTables& colours, const OrvRect32& rect, const Rgb
   for (int k = 0; k < 3; ++k, channel = channel->next) {
     const OrvPixelMemoryDesc memory{planes[k].data(), depth * width, depth, 0, channel->depth};
     ChannelPorts()->writePixelsToBaseLevel(channel->writePort, &rect, &memory);
-  }
-}
-
-// Until the operators exist a tile keeps its source colours: 32-bit samples
-// (1.0 = white) go onto the 0 … 65535 scale the writer expects; 8- and 16-bit
-// ones are there already.
-void MapIdentity(RgbImage& rgb) {
-  if (gFilterRecord->depth != 32) return;
-  for (int j = 0; j < rgb.height(); ++j) {
-    float* row = rgb[j][0].data();
-    for (int i = 0; i < 3 * rgb.width(); ++i) row[i] *= 65535.0f;
   }
 }
 
@@ -239,7 +229,15 @@ void ProcessTile(TileExtent tileSize, OrvRunContext& context, TileExtent imageSi
                       {tileSize.width, tileSize.height});
   ReadLevelRegion(stage, levels, rgb);
   stage.FillRegion(levels);
-  MapIdentity(rgb);
+
+  const OperatorChoice& operators = context.Operators();
+  vigra::BasicImage<float> mapped(tileSize.width, tileSize.height, 0.0f);
+  operators.ApplyActive(mapped, levels);
+  // Post-processing reads a pixel's colour before writing it, so it can map in place.
+  for (int j = 0; j < rgb.height(); ++j) {
+    float* row = rgb[j][0].data();
+    MapToOutput(operators.CurveTable(), operators.Saturation(), &mapped(0, j), row, row, rgb.width());
+  }
   WriteTile(context, origin.y, origin.x, rgb);
 }
 

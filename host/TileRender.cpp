@@ -10,6 +10,7 @@
 #include <new>
 
 #include "dialog/OrvRunContext.h"
+#include "dialog/OverviewController.h"
 #include "host/HostRecord.h"
 #include "host/PixelTransfer.h"
 #include "host/RenderMonitor.h"
@@ -33,14 +34,6 @@ bool DocumentIsSupported() {
   return false;
 }
 
-// The full-resolution read into a pyramid laid out for the filter rectangle.
-void ReadSource(OrvRunContext& context) {
-  const OrvRect32 rect = FilterRect();
-  OrvMappingStage& stage = context.Stage();
-  stage.BuildPyramid(rect.right - rect.left, rect.bottom - rect.top);
-  if (!stage.FinestLevel().Empty()) ReadChannelLevel(stage);
-}
-
 }  // namespace
 
 void MapFullImage(OrvRunContext* context) {
@@ -55,6 +48,8 @@ void MapFullImage(OrvRunContext* context) {
       context = ownContext.get();
       context->ApplyDefaults();
       ReadSource(*context);
+      AnalyseOverview(*context);
+      RenderOverview(*context);
     }
     SetResult(kResultOk);
 

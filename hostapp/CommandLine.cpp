@@ -21,6 +21,8 @@ std::string UsageText() {
       "  --dialog          show the filter's dialog\n"
       "  --replay          play the filter back as a recorded action (with --dialog: dialogs on)\n"
       "  --depth 8|16|32   document depth (default: 32 for floating-point files, else the file's own)\n"
+      "  --operator NAME   Simplex, Receptor or Compressor (default: Compressor) for a run without\n"
+      "                    dialog; passed to the plug-in as ORVELLINE_OPERATOR\n"
       "  --big-document    hand the plug-in 32-bit coordinates\n"
       "  --about           show the plug-in's about window and exit\n"
       "  --plugin PATH     the plug-in library (default: $ORVELLINE_PLUGIN, or beside the program)\n"
@@ -61,7 +63,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv, std::string& 
     } else if (arg == "--progress") {
       line.progress = true;
     } else if (arg == "--depth" || arg.rfind("--depth=", 0) == 0 || arg == "--plugin" ||
-               arg.rfind("--plugin=", 0) == 0) {
+               arg.rfind("--plugin=", 0) == 0 || arg == "--operator" || arg.rfind("--operator=", 0) == 0) {
       const bool inlineValue = arg.find('=') != std::string::npos;
       const std::string name = inlineValue ? arg.substr(0, arg.find('=')) : arg;
       if (!inlineValue && i + 1 >= argc) {
@@ -71,6 +73,12 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv, std::string& 
       const std::string value = inlineValue ? arg.substr(arg.find('=') + 1) : argv[++i];
       if (name == "--plugin") {
         line.plugin = value;
+      } else if (name == "--operator") {
+        if (value != "Simplex" && value != "Receptor" && value != "Compressor") {
+          error = "--operator must be Simplex, Receptor or Compressor, not '" + value + "'";
+          return std::nullopt;
+        }
+        line.op = value;
       } else if (value == "8" || value == "16" || value == "32") {
         line.depth = std::stoi(value);
       } else {

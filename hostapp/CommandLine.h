@@ -26,6 +26,7 @@ struct CommandLine {
   bool help = false;
   bool version = false;
   std::string plugin;
+  std::string op;  // Simplex, Receptor or Compressor; empty: the plug-in's choice
 };
 
 /// Parses argv; on a usage error returns nothing and sets `error`.

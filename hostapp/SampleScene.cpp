@@ -67,7 +67,7 @@ DecodedImage MakeSampleScene(int width, int height) {
         const float cloud = std::max(0.0f, Fractal(u * 9.0f, v * 22.0f) - 0.45f) * 2.2f;
         sky = {sky.r + 9.0f * cloud, sky.g + 9.0f * cloud, sky.b + 8.0f * cloud};
         const float d = std::hypot((u - sunU) * width / height, v - sunV);
-        const float glow = 40.0f * std::exp(-d * 18.0f) + (d < 0.018f ? 9000.0f : 0.0f);
+        const float glow = 40.0f * std::exp(-d * 18.0f) + (d < 0.018f ? 600.0f : 0.0f);
         c = {sky.r + glow, sky.g + glow * 0.92f, sky.b + glow * 0.8f};
         // Distant hills along the bottom of the view.
         const float hill = winB - 0.07f - 0.03f * Fractal(u * 6.0f, 1.0f);

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -118,6 +119,8 @@ int main(int argc, char** argv) {
   } catch (const std::exception& e) {
     return Fail(line->input, e.what());
   }
+
+  if (!line->op.empty()) ::setenv("ORVELLINE_OPERATOR", line->op.c_str(), 1);
 
   HostOptions options;
   options.bigDocument = line->bigDocument;

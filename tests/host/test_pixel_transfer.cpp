@@ -218,18 +218,23 @@ struct Render {
   FilterHost host;
 };
 
-TEST(SmallDocuments, RenderAtEveryDepthAndKeepTheirColours) {
-  for (auto [w, h] : {std::pair{1, 1}, {2, 2}, {1, 7}, {3, 2}})
-    for (int depth : {8, 16, 32}) {
-      const Document input = PatternDocument(w, h, depth);
-      Render run(input);
-      ASSERT_EQ(run.Invoke(), 0) << w << " x " << h << " at " << depth;
-      for (int k = 0; k < 3; ++k)
-        for (int y = 0; y < h; ++y)
-          for (int x = 0; x < w; ++x)
-            EXPECT_NEAR(run.host.Output().Value(k, x, y), input.Value(k, x, y), depth == 16 ? 8 : 1)
-                << w << " x " << h << " at " << depth;
-    }
+TEST(SmallDocuments, RenderAtEveryDepthWithEveryOperator) {
+  for (const char* op : {"Simplex", "Receptor", "Compressor"})
+    for (auto [w, h] : {std::pair{1, 1}, {2, 2}, {1, 7}, {3, 2}})
+      for (int depth : {8, 16, 32}) {
+        ::setenv("ORVELLINE_OPERATOR", op, 1);
+        const Document input = PatternDocument(w, h, depth);
+        Render run(input);
+        ASSERT_EQ(run.Invoke(), 0) << op << " " << w << " x " << h << " at " << depth;
+        const float white = depth == 8 ? 255.0f : depth == 16 ? 32768.0f : 1.0f;
+        for (int k = 0; k < 3; ++k)
+          for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+              const float v = run.host.Output().Value(k, x, y);
+              EXPECT_TRUE(v >= 0.0f && v <= white) << op << " " << w << " x " << h << " at " << depth << ": " << v;
+            }
+        ::unsetenv("ORVELLINE_OPERATOR");
+      }
 }
 
 TEST(ChannelCount, OnlyTheFirstThreeChannelsAreUsedAndFewerAreRefused) {
