@@ -1,15 +1,18 @@
-// The document profile chooser (and, later, the panorama switches) of the main dialog.
+// The document profile chooser and the panorama switches of the main dialog.
 #pragma once
 
 #include "mapping/KnownProfiles.h"
 
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_Light_Button.H>
 #include <FL/Fl_Pack.H>
 #include <sigc++/sigc++.h>
 
 #include <optional>
 #include <string>
 #include <vector>
+
+class OrvMappingStage;
 
 /// A pack holding the "Profile" choice. Its items are the product descriptions of the known
 /// matrix/TRC RGB profiles (ChoosableProfiles()); picking one emits profileChosen with the path of
@@ -28,12 +31,27 @@ public:
     void ShowProfile(const std::string& path);
 
     Fl_Choice* Choice() { return fProfile; }
+    Fl_Light_Button* PanoramaSwitch() { return fPanorama; }
+    Fl_Light_Button* ZenithSwitch() { return fZenith; }
+    Fl_Light_Button* NadirSwitch() { return fNadir; }
+
+    /// Two-way link with the stage: choices and switches set the stage, and the
+    /// stage's notifications (also from loading settings or defaults) show in
+    /// the widgets. Zenith and nadir are usable only while panorama is on.
+    void Connect(OrvMappingStage& stage);
 
 private:
     static void ProfileCallback(Fl_Widget* widget, void* self);
     void OnProfile();
 
+    void ShowPanorama(bool on);
+    void ShowZenith(bool on) { fZenith->value(on); }
+    void ShowNadir(bool on) { fNadir->value(on); }
+
     Fl_Choice* fProfile = nullptr;
+    Fl_Light_Button* fPanorama = nullptr;
+    Fl_Light_Button* fZenith = nullptr;
+    Fl_Light_Button* fNadir = nullptr;
     // Item index -> profile; built together with the menu.
     std::vector<orv::ProfileChoice> fChoices;
 };
