@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace orvhost {
 namespace {
@@ -34,6 +35,32 @@ struct Rgb {
 };
 
 Rgb Scale(Rgb c, float s) { return {c.r * s, c.g * s, c.b * s}; }
+
+// Real lenses never draw a step: a small Gaussian blur (σ = 1.2 pixels) turns
+// the scene's hard edges into the soft ones a camera records.
+void SoftenLikeALens(DecodedImage& image) {
+  constexpr int kRadius = 3;
+  float weights[2 * kRadius + 1];
+  float sum = 0;
+  for (int i = -kRadius; i <= kRadius; ++i) sum += weights[i + kRadius] = std::exp(-0.5f * i * i / (1.2f * 1.2f));
+  for (float& w : weights) w /= sum;
+  const int w = image.width, h = image.height;
+  std::vector<float> temp(image.rgb.size());
+  auto pass = [&](const std::vector<float>& in, std::vector<float>& out, int dx, int dy) {
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        for (int k = 0; k < 3; ++k) {
+          float acc = 0;
+          for (int i = -kRadius; i <= kRadius; ++i) {
+            const int sx = std::clamp(x + i * dx, 0, w - 1), sy = std::clamp(y + i * dy, 0, h - 1);
+            acc += weights[i + kRadius] * in[(static_cast<size_t>(sy) * w + sx) * 3 + k];
+          }
+          out[(static_cast<size_t>(y) * w + x) * 3 + k] = acc;
+        }
+  };
+  pass(image.rgb, temp, 1, 0);
+  pass(temp, image.rgb, 0, 1);
+}
 
 }  // namespace
 
@@ -67,7 +94,7 @@ DecodedImage MakeSampleScene(int width, int height) {
         const float cloud = std::max(0.0f, Fractal(u * 9.0f, v * 22.0f) - 0.45f) * 2.2f;
         sky = {sky.r + 9.0f * cloud, sky.g + 9.0f * cloud, sky.b + 8.0f * cloud};
         const float d = std::hypot((u - sunU) * width / height, v - sunV);
-        const float glow = 40.0f * std::exp(-d * 18.0f) + (d < 0.018f ? 600.0f : 0.0f);
+        const float glow = 40.0f * std::exp(-d * 18.0f) + (d < 0.018f ? 60.0f : 0.0f);
         c = {sky.r + glow, sky.g + glow * 0.92f, sky.b + glow * 0.8f};
         // Distant hills along the bottom of the view.
         const float hill = winB - 0.07f - 0.03f * Fractal(u * 6.0f, 1.0f);
@@ -103,6 +130,7 @@ DecodedImage MakeSampleScene(int width, int height) {
       out[2] = c.b;
     }
   }
+  SoftenLikeALens(image);
   return image;
 }
 

@@ -6,7 +6,7 @@
 
 namespace orvhost {
 
-/// Linear RGB with 1.0 as a mid-bright wall in daylight; about 17 stops from
+/// Linear RGB with 1.0 as a mid-bright wall in daylight; about 16 stops from
 /// the darkest corner to the sun's disc.
 DecodedImage MakeSampleScene(int width = 1200, int height = 800);
 
