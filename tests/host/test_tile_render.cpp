@@ -138,3 +138,25 @@ TEST(TileRender, CancelStartsNoNewTileAndFinishesTheRunningOnes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TileRender, AUniformDocumentRendersUniformAndFiniteWithEveryOperator) {
+  for (const char* op : {"Simplex", "Receptor", "Compressor"})
+    for (int depth : {8, 32}) {
+      const OperatorScope scope(op);
+      Document input(350, 40, depth);
+      for (int k = 0; k < 3; ++k)
+        for (int y = 0; y < 40; ++y)
+          for (int x = 0; x < 350; ++x) input.SetValue(k, x, y, depth == 8 ? 90.0f : 0.2f);
+      FilterHost host(input, {});
+      ASSERT_EQ(orvhost::InvokeFilter(LinkedPlugin(), host, RunMode::NoDialog).result, 0) << op;
+      const float first = host.Output().Value(0, 0, 0);
+      EXPECT_TRUE(std::isfinite(first)) << op << " at " << depth;
+      for (int k = 0; k < 3; ++k)
+        for (int y = 0; y < 40; ++y)
+          for (int x = 0; x < 350; ++x) ASSERT_EQ(host.Output().Value(k, x, y), first) << op << " at " << depth;
+    }
+}
+
+}  // namespace
