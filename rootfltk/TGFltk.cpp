@@ -69,12 +69,12 @@ void TGFltk::DrawFillArea(Int_t n, TPoint *xy)
    if (fFillHollow)
       fl_begin_line();
    else
-      fl_begin_polygon();
+      fl_begin_complex_polygon(); // ROOT fill areas need not be convex (histogram outlines)
    for (Int_t i = 0; i < n; ++i) fl_vertex(xy[i].fX + ox, xy[i].fY + oy);
    if (fFillHollow)
       fl_end_line();
    else
-      fl_end_polygon();
+      fl_end_complex_polygon();
 }
 
 void TGFltk::DrawLine(Int_t x1, Int_t y1, Int_t x2, Int_t y2)
