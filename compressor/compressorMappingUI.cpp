@@ -21,8 +21,7 @@ constexpr int kIconSize = 20;
 constexpr int kIconGap = 210;
 constexpr int kLinkageHeight = 20;
 constexpr int kTabHeight = 20;
-constexpr int kLabelRoom = 16;
-constexpr int kSectionGap = 24;
+constexpr int kSectionGap = OrvMappingBase::kSectionGap;
 
 void Configure(Orv_Input_Slider* slider, double low, double high, double step, double value, const char* tip,
                bool shown) {
@@ -37,13 +36,7 @@ void Configure(Orv_Input_Slider* slider, double low, double high, double step, d
   if (!shown) slider->hide();
 }
 
-// A row of the column for a slider at y, with room for its label above; the
-// children keep their size when the pack widens the row.
-Fl_Group* BeginRow(int y) {
-  auto* row = new Fl_Group(kColumnX, y - kLabelRoom, kColumnWidth, 20 + kLabelRoom);
-  row->resizable(nullptr);
-  return row;
-}
+Fl_Group* BeginRow(int y) { return OrvMappingBase::BeginSliderRow(kColumnX, y, kColumnWidth); }
 
 OrvCurves* MakeCurve(int x, int y, double y1, double y2) {
   auto* curve = new OrvCurves(x, y, kCurveWidth, kCurveHeight);

@@ -9,7 +9,10 @@
 OrvMappingBase::OrvMappingBase(int x, int y, int w, int h, const char* label) : Fl_Group(x, y, w, h, label) {
   postPack = new Fl_Pack(68, 255, 292, 235, _("Postprocessing"));
   postPack->labelsize(14);
-  postPack->box(FL_FLAT_BOX);
+  postPack->align(FL_ALIGN_TOP_LEFT);
+  // A pack with a box of its own paints it over children it has just moved;
+  // the panel's background shows through instead.
+  postPack->box(FL_NO_BOX);
   layoutPack = new Fl_Pack(68, 255, 292, 235);
   auto* plotArea = new Fl_Group(70, 260, 275, 200);
   histogramDisplay = new Orv_Histogram_Display(70, 260, 275, 200);
@@ -23,9 +26,12 @@ OrvMappingBase::OrvMappingBase(int x, int y, int w, int h, const char* label) : 
   curveEditor->SetInsets(10, 20, 20, 20);
   curveEditor->SetCurveYRange(-8.0, 2.0);
   plotArea->end();
-  axisScaling = new OrvHistogramAxisScaling(70, 255, 275, 235);
-  pointLinkage = new OrvCurvePointLinkage(70, 255, 275, 235);
-  saturationControl = new Orv_Input_Slider(75, 470, 150, 20, _("Saturation "));
+  // The two choices are one line each; the pack stacks them under the plots.
+  axisScaling = new OrvHistogramAxisScaling(70, 460, 275, 20);
+  pointLinkage = new OrvCurvePointLinkage(70, 480, 275, 20);
+  BeginSliderRow(70, 500, 275);
+  saturationControl = new Orv_Input_Slider(75, 500, 150, 20, _("Saturation "));
+  saturationControl->align(FL_ALIGN_TOP_LEFT);
   saturationControl->fInput->tooltip(_("Regulates the color saturation."));
   saturationControl->fSlider->tooltip(_("Regulates the color saturation."));
   saturationControl->labelsize(12);
@@ -35,6 +41,7 @@ OrvMappingBase::OrvMappingBase(int x, int y, int w, int h, const char* label) : 
     part->step(0.02);
   }
   saturationControl->value(1.0);
+  Fl_Group::current()->end();
   layoutPack->end();
   postPack->end();
 
@@ -160,6 +167,12 @@ void OrvMappingBase::ResizeCentred(int x, int y, int w, int h, Fl_Widget* parame
   const int areaWidth = parameterArea->w();
   Fl_Group::resize(x, y, w, h);
   parameterArea->resize(x + (w - areaWidth) / 2, parameterArea->y(), areaWidth, parameterArea->h());
+}
+
+Fl_Group* OrvMappingBase::BeginSliderRow(int x, int y, int width) {
+  auto* row = new Fl_Group(x, y - kLabelRoom, width, 20 + kLabelRoom);
+  row->resizable(nullptr);
+  return row;
 }
 
 void OrvMappingBase::AddDivider(int y, int width, bool shown) {

@@ -55,6 +55,14 @@ class OrvMappingBase : public Fl_Group, public sigc::trackable {
 
   sigc::signal<void> mappingChanged;
 
+  /// Opens a row of a parameter column for a 20-pixel slider at y, with room
+  /// for its label above; the children keep their size when a pack widens the
+  /// row. The caller adds the slider and ends the row.
+  static Fl_Group* BeginSliderRow(int x, int y, int width);
+  static constexpr int kLabelRoom = 16;
+  /// Space between the sections of a parameter column, for their titles.
+  static constexpr int kSectionGap = 24;
+
   Fl_Pack* postPack;
   Orv_Histogram_Display* histogramDisplay;
   OrvCurves* curveEditor;

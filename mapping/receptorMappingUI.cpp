@@ -10,6 +10,7 @@ namespace {
 Orv_Input_Slider* ParameterSlider(int y, const char* label, const char* tip) {
   auto* slider = new Orv_Input_Slider(80, y, 170, 20, label);
   slider->labelsize(12);
+  slider->align(FL_ALIGN_TOP_LEFT);
   for (Fl_Valuator* part :
        {static_cast<Fl_Valuator*>(slider->fInput), static_cast<Fl_Valuator*>(slider->fSlider)}) {
     part->range(0.0, 10.0);
@@ -33,12 +34,18 @@ receptorMappingUI::receptorMappingUI(int x, int y, int w, int h, const char* lab
   parameterArea = new Fl_Scroll(50, 60, 320, 480);
   parameterArea->type(Fl_Scroll::VERTICAL);
   auto* column = new Fl_Pack(55, 60, 299, 480);
+  column->spacing(kSectionGap);
+  new Fl_Box(55, 60, 299, 1);  // the first title needs the gap too
   auto* toneMapping = new Fl_Pack(55, 85, 295, 373, _("Tonemapping"));
   toneMapping->labelsize(14);
   toneMapping->align(FL_ALIGN_TOP_LEFT);
   auto* inner = new Fl_Pack(55, 85, 295, 373);
+  BeginSliderRow(55, 95, 295);
   compressionControl = ParameterSlider(95, _("Compression "), _("Controls dynamic range compression."));
+  Fl_Group::current()->end();
+  BeginSliderRow(55, 130, 295);
   brightnessControl = ParameterSlider(130, _("Brightness"), _("Regulates image brightness."));
+  Fl_Group::current()->end();
   inner->end();
   toneMapping->end();
   column->add(postPack);

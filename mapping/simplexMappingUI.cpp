@@ -17,6 +17,8 @@ simplexMappingUI::simplexMappingUI(int x, int y, int w, int h, const char* label
   parameterArea = new Fl_Scroll(40, 50, 320, 480);
   parameterArea->type(Fl_Scroll::VERTICAL);
   auto* column = new Fl_Pack(45, 50, 299, 480);
+  column->spacing(kSectionGap);
+  new Fl_Box(45, 50, 299, 1);  // room for the section title
   column->add(postPack);
   column->end();
   parameterArea->end();

@@ -4,6 +4,7 @@
 //
 //   curve_demo                  interactive
 //   curve_demo --screenshot F   draws once and writes the window to the PNG file F
+#include "WindowScreenshot.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
@@ -32,24 +33,6 @@ void FillSceneHistogram(TH1D& h) {
   }
 }
 
-bool WriteScreenshot(Fl_Window& window, const char* path) {
-  std::vector<unsigned char> rgb(size_t(window.w()) * window.h() * 3);
-  window.make_current();
-  fl_read_image(rgb.data(), 0, 0, window.w(), window.h());
-  vigra::BRGBImage out(window.w(), window.h());
-  for (int y = 0; y < window.h(); ++y)
-    for (int x = 0; x < window.w(); ++x) {
-      const unsigned char* p = &rgb[3 * (size_t(y) * window.w() + x)];
-      out(x, y) = vigra::RGBValue<unsigned char>(p[0], p[1], p[2]);
-    }
-  try {
-    vigra::exportImage(vigra::srcImageRange(out), vigra::ImageExportInfo(path));
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "curve_demo: %s\n", e.what());
-    return false;
-  }
-  return true;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,5 +95,5 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 20; ++i) Fl::wait(0.05);
   window.redraw();
   Fl::flush();
-  return WriteScreenshot(window, screenshot) ? 0 : 1;
+  return WriteWindowScreenshot(window, screenshot) ? 0 : 1;
 }
