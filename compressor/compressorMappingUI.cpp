@@ -100,18 +100,10 @@ compressorMappingUI::compressorMappingUI(int x, int y, int w, int h, const char*
   icons.push_back(MakeIcon(0, 40));   // dark
   icons.push_back(MakeIcon(0, 235));  // bright
 
-  auto* page = new Fl_Group(0, 0, 416, 430);
-  AddDivider(0, 416, false);
-  defaultsButton = new Fl_Button(10, 10, 70, 20, _("Defaults"));
-  defaultsButton->tooltip(_("Resets all Compressor mapping parameters to their default values."));
-  defaultsButton->labelsize(12);
-  AddDivider(38, 416, true);
-  parameterArea = new Fl_Scroll(40, 50, 320, 375);
-  parameterArea->type(Fl_Scroll::VERTICAL);
-  auto* column = new Fl_Pack(kColumnX, 50, 299, 375);
-  // Room for the section titles, which are drawn above their packs.
-  column->spacing(kSectionGap);
-  new Fl_Box(kColumnX, 50, 299, 1);
+  const OperatorPage frame =
+      BeginOperatorPage(430, _("Resets all Compressor mapping parameters to their default values."), 40, 50, 375);
+  defaultsButton = frame.defaults;
+  parameterArea = frame.area;
   auto* toneMapping = new Fl_Pack(kColumnX, 75, kColumnWidth, 373, _("Tonemapping"));
   toneMapping->labelsize(14);
   toneMapping->align(FL_ALIGN_TOP_LEFT);
@@ -174,16 +166,7 @@ compressorMappingUI::compressorMappingUI(int x, int y, int w, int h, const char*
   Configure(radiusControl, 1.0, 5.0, 1.0, 1.0, nullptr, false);
   toneMapping->end();
 
-  column->add(postPack);
-  column->end();
-  parameterArea->end();
-  auto* resizeBox = new Fl_Box(411, 424, 1, 1, "resizable");
-  resizeBox->labeltype(FL_NO_LABEL);
-  resizeBox->hide();
-  page->resizable(resizeBox);
-  page->end();
-  end();
-  resizable(this);
+  EndOperatorPage(frame, 411, 424);
 
   ConnectSignals();
   Reset();
@@ -206,13 +189,10 @@ void compressorMappingUI::AddEndIcons(int x, int y, const Fl_RGB_Image* left, co
 }
 
 void compressorMappingUI::ConnectSignals() {
-  defaultsButton->callback(
-      [](Fl_Widget*, void* self) {
-        auto* panel = static_cast<compressorMappingUI*>(self);
-        panel->Reset();
-        panel->paramsChanged.emit();
-      },
-      this);
+  ConnectDefaults(defaultsButton, [this] {
+    Reset();
+    paramsChanged.emit();
+  });
   compressionControl->valueChanged.connect(sigc::mem_fun(*this, &compressorMappingUI::SetCompression));
   contrastCollapse->toggled.connect([this](int value) {
     SetContrastCollapsed(value != 0);

@@ -169,6 +169,42 @@ void OrvMappingBase::ResizeCentred(int x, int y, int w, int h, Fl_Widget* parame
   parameterArea->resize(x + (w - areaWidth) / 2, parameterArea->y(), areaWidth, parameterArea->h());
 }
 
+OrvMappingBase::OperatorPage OrvMappingBase::BeginOperatorPage(int pageHeight, const char* defaultsTooltip, int areaX,
+                                                              int areaY, int areaHeight) {
+  OperatorPage frame;
+  frame.page = new Fl_Group(0, 0, 416, pageHeight);
+  AddDivider(0, 416, false);
+  frame.defaults = new Fl_Button(10, 10, 70, 20, _("Defaults"));
+  frame.defaults->tooltip(defaultsTooltip);
+  frame.defaults->labelsize(12);
+  AddDivider(38, 416, true);
+  frame.area = new Fl_Scroll(areaX, areaY, 320, areaHeight);
+  frame.area->type(Fl_Scroll::VERTICAL);
+  frame.column = new Fl_Pack(areaX + 5, areaY, 299, areaHeight);
+  // Section titles are drawn above their packs: keep room between sections and above the first.
+  frame.column->spacing(kSectionGap);
+  new Fl_Box(areaX + 5, areaY, 299, 1);
+  return frame;
+}
+
+void OrvMappingBase::EndOperatorPage(const OperatorPage& frame, int resizeX, int resizeY) {
+  frame.column->add(postPack);
+  frame.column->end();
+  frame.area->end();
+  auto* resizeBox = new Fl_Box(resizeX, resizeY, 1, 1, "resizable");
+  resizeBox->labeltype(FL_NO_LABEL);
+  resizeBox->hide();
+  frame.page->resizable(resizeBox);
+  frame.page->end();
+  end();
+  resizable(this);
+}
+
+void OrvMappingBase::ConnectDefaults(Fl_Button* button, std::function<void()> reaction) {
+  defaultsReaction = std::move(reaction);
+  button->callback([](Fl_Widget*, void* self) { static_cast<OrvMappingBase*>(self)->defaultsReaction(); }, this);
+}
+
 Fl_Group* OrvMappingBase::BeginSliderRow(int x, int y, int width) {
   auto* row = new Fl_Group(x, y - kLabelRoom, width, 20 + kLabelRoom);
   row->resizable(nullptr);

@@ -3,12 +3,15 @@
 // shares (tone curve between black and white point, saturation), its panel,
 // the luminance histogram of the last overview that frames the curve, and the
 // curve table the render and the previews read.
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Pack.H>
+#include <FL/Fl_Scroll.H>
 #include <nlohmann/json.hpp>
 #include <sigc++/sigc++.h>
 #include <vigra/basicimage.hxx>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -76,6 +79,24 @@ class OrvMappingBase : public Fl_Group, public sigc::trackable {
   /// A hidden or shown divider line across the panel at y.
   static void AddDivider(int y, int width, bool shown);
 
+  /// The frame every operator page shares: the page group, the hidden top
+  /// divider, the "Defaults" button, the shown divider, and the vertical
+  /// scroll area with its column pack (left open for the operator's sections;
+  /// the first gets room for its title).
+  struct OperatorPage {
+    Fl_Group* page;
+    Fl_Button* defaults;
+    Fl_Scroll* area;
+    Fl_Pack* column;
+  };
+  static OperatorPage BeginOperatorPage(int pageHeight, const char* defaultsTooltip, int areaX, int areaY,
+                                        int areaHeight);
+  /// Closes the column with `postPack` as its last entry, then the page with a
+  /// hidden resize box at (resizeX, resizeY); the panel is its own resizable.
+  void EndOperatorPage(const OperatorPage& page, int resizeX, int resizeY);
+  /// What the page's "Defaults" button does (reset, then notify once).
+  void ConnectDefaults(Fl_Button* button, std::function<void()> reaction);
+
  private:
   Fl_Pack* layoutPack;
   LogLuminanceHistogram luminanceHistogram;
@@ -84,4 +105,5 @@ class OrvMappingBase : public Fl_Group, public sigc::trackable {
   double whiteFactor = 1.0;
   double dataMin = 0.0;
   double dataMax = 0.0;
+  std::function<void()> defaultsReaction;
 };

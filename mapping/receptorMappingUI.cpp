@@ -25,17 +25,10 @@ Orv_Input_Slider* ParameterSlider(int y, const char* label, const char* tip) {
 
 receptorMappingUI::receptorMappingUI(int x, int y, int w, int h, const char* label)
     : OrvMappingBase(x, y, w, h, label) {
-  auto* page = new Fl_Group(0, 0, 416, 470);
-  AddDivider(0, 416, false);
-  defaultsButton = new Fl_Button(10, 10, 70, 20, _("Defaults"));
-  defaultsButton->tooltip(_("Resets all Receptor mapping parameters to their default values."));
-  defaultsButton->labelsize(12);
-  AddDivider(38, 416, true);
-  parameterArea = new Fl_Scroll(50, 60, 320, 480);
-  parameterArea->type(Fl_Scroll::VERTICAL);
-  auto* column = new Fl_Pack(55, 60, 299, 480);
-  column->spacing(kSectionGap);
-  new Fl_Box(55, 60, 299, 1);  // the first title needs the gap too
+  const OperatorPage frame =
+      BeginOperatorPage(470, _("Resets all Receptor mapping parameters to their default values."), 50, 60, 480);
+  defaultsButton = frame.defaults;
+  parameterArea = frame.area;
   auto* toneMapping = new Fl_Pack(55, 85, 295, 373, _("Tonemapping"));
   toneMapping->labelsize(14);
   toneMapping->align(FL_ALIGN_TOP_LEFT);
@@ -48,24 +41,11 @@ receptorMappingUI::receptorMappingUI(int x, int y, int w, int h, const char* lab
   Fl_Group::current()->end();
   inner->end();
   toneMapping->end();
-  column->add(postPack);
-  column->end();
-  parameterArea->end();
-  auto* resizeBox = new Fl_Box(411, 465, 1, 1, "resizable");
-  resizeBox->labeltype(FL_NO_LABEL);
-  resizeBox->hide();
-  page->resizable(resizeBox);
-  page->end();
-  end();
-  resizable(this);
-
-  defaultsButton->callback(
-      [](Fl_Widget*, void* self) {
-        auto* panel = static_cast<receptorMappingUI*>(self);
-        panel->Reset();
-        panel->paramsChanged.emit();
-      },
-      this);
+  EndOperatorPage(frame, 411, 465);
+  ConnectDefaults(defaultsButton, [this] {
+    Reset();
+    paramsChanged.emit();
+  });
   for (Orv_Input_Slider* control : {compressionControl, brightnessControl})
     control->valueChanged.connect([this, control](double value) {
       control->value(value);

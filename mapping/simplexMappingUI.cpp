@@ -1,42 +1,20 @@
 #include "mapping/simplexMappingUI.h"
 
-#include <FL/Fl_Box.H>
-
 #include "dialog/SettingsDocument.h"
 #include "mapping/SimplexOperator.h"
 #include "platform/i18n.h"
 
 simplexMappingUI::simplexMappingUI(int x, int y, int w, int h, const char* label)
     : OrvMappingBase(x, y, w, h, label) {
-  auto* page = new Fl_Group(0, 0, 416, 350);
-  AddDivider(0, 416, false);
-  defaultsButton = new Fl_Button(10, 10, 70, 20, _("Defaults"));
-  defaultsButton->tooltip(_("Resets all Simplex mapping parameters to their default values."));
-  defaultsButton->labelsize(12);
-  AddDivider(38, 416, true);
-  parameterArea = new Fl_Scroll(40, 50, 320, 480);
-  parameterArea->type(Fl_Scroll::VERTICAL);
-  auto* column = new Fl_Pack(45, 50, 299, 480);
-  column->spacing(kSectionGap);
-  new Fl_Box(45, 50, 299, 1);  // room for the section title
-  column->add(postPack);
-  column->end();
-  parameterArea->end();
-  auto* resizeBox = new Fl_Box(410, 340, 1, 1, "resizable");
-  resizeBox->labeltype(FL_NO_LABEL);
-  resizeBox->hide();
-  page->resizable(resizeBox);
-  page->end();
-  end();
-  resizable(this);
-
-  defaultsButton->callback(
-      [](Fl_Widget*, void* self) {
-        auto* panel = static_cast<simplexMappingUI*>(self);
-        panel->Reset();
-        panel->paramsChanged.emit();
-      },
-      this);
+  const OperatorPage frame =
+      BeginOperatorPage(350, _("Resets all Simplex mapping parameters to their default values."), 40, 50, 480);
+  defaultsButton = frame.defaults;
+  parameterArea = frame.area;
+  EndOperatorPage(frame, 410, 340);
+  ConnectDefaults(defaultsButton, [this] {
+    Reset();
+    paramsChanged.emit();
+  });
   Reset();
 }
 
