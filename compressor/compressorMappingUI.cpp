@@ -36,6 +36,15 @@ void Configure(Orv_Input_Slider* slider, double low, double high, double step, d
   if (!shown) slider->hide();
 }
 
+// The sections start folded, their arrows pointing right.
+void ShowAsSectionArrow(OrvCollapseButton* button) {
+  button->box(FL_DOWN_BOX);
+  button->labeltype(FL_NORMAL_LABEL);
+  button->labelsize(10);
+  button->value(1);
+  button->label("@>");
+}
+
 Fl_Group* BeginRow(int y) { return OrvMappingBase::BeginSliderRow(kColumnX, y, kColumnWidth); }
 
 OrvCurves* MakeCurve(int x, int y, double y1, double y2) {
@@ -117,6 +126,7 @@ compressorMappingUI::compressorMappingUI(int x, int y, int w, int h, const char*
   contrastSection = new Fl_Pack(kColumnX, 130, kColumnWidth, 20);
   BeginRow(130);
   contrastCollapse = new OrvCollapseButton(70, 130, 20, 20, "@>");
+  ShowAsSectionArrow(contrastCollapse);
   contrastControl = new Orv_Input_Slider(90, 130, 150, 20, _("Contrast "));
   Configure(contrastControl, orv::CompressorParameters::kContrastMin, orv::CompressorParameters::kContrastMax, 0.1, 2.0,
             _("Substantially affects the contrast of the image. Low values result in smooth transitions - the image "
@@ -143,6 +153,7 @@ compressorMappingUI::compressorMappingUI(int x, int y, int w, int h, const char*
   smoothingSection = new Fl_Pack(kColumnX, 150, kColumnWidth, 20);
   BeginRow(150);
   smoothingCollapse = new OrvCollapseButton(68, 150, 20, 20, "@>");
+  ShowAsSectionArrow(smoothingCollapse);
   smoothingControl = new Orv_Input_Slider(88, 150, 100, 20, _("Smoothing"));
   Configure(smoothingControl, orv::CompressorParameters::kSmoothingMin, orv::CompressorParameters::kSmoothingMax, 1.0,
             5.0,

@@ -1,6 +1,6 @@
-// Shows the Receptor panel after an overview of a two-lobed scene, for people
+// Shows an operator panel after an overview of a two-lobed scene, for people
 // to look at (not a test, not installed):
-//   panel_demo [--screenshot FILE.png]
+//   panel_demo [receptor|compressor] [--screenshot FILE.png]
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 
@@ -8,15 +8,25 @@
 #include <cstring>
 
 #include "WindowScreenshot.h"
+#include <memory>
+
+#include "compressor/compressorMappingUI.h"
 #include "mapping/receptorMappingUI.h"
 
 int main(int argc, char** argv) {
-  const char* screenshot = argc == 3 && std::strcmp(argv[1], "--screenshot") == 0 ? argv[2] : nullptr;
+  const bool compressor = argc > 1 && std::strcmp(argv[1], "compressor") == 0;
+  const char* screenshot = nullptr;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--screenshot") == 0) screenshot = argv[i + 1];
   Fl::scheme("gtk+");
-  Fl_Double_Window window(416, 520, "Receptor");
-  receptorMappingUI panel(0, 25, 416, 470);
+  Fl_Double_Window window(416, 520, compressor ? "Compressor" : "Receptor");
+  std::unique_ptr<OrvMappingBase> panel;
+  if (compressor)
+    panel = std::make_unique<compressorMappingUI>(0, 25, 416, 470);
+  else
+    panel = std::make_unique<receptorMappingUI>(0, 25, 416, 470);
   window.end();
-  window.resizable(panel);
+  window.resizable(panel.get());
 
   // A dark interior and a bright window: two lobes twelve stops apart.
   const int w = 160, h = 120;
@@ -27,10 +37,13 @@ int main(int argc, char** argv) {
       const bool bright = x > 100 && y < 60;
       level.Pixels()(i, j) = (bright ? 4.0f : -8.0f) + 1.5f * std::sin(0.3f * x) * std::cos(0.2f * y);
     }
-  panel.SetLogAverage(std::exp2(-6.0));
-  panel.SetMaximum(std::exp2(5.5));
+  if (auto* receptor = dynamic_cast<receptorMappingUI*>(panel.get())) {
+    receptor->SetLogAverage(std::exp2(-6.0));
+    receptor->SetMaximum(std::exp2(5.5));
+  }
+  if (auto* gradient = dynamic_cast<compressorMappingUI*>(panel.get())) gradient->SetSourceRange(std::exp2(-9.5), std::exp2(5.5));
   vigra::BasicImage<float> output(w, h);
-  panel.ApplyOperator(output, {level}, true);
+  panel->ApplyOperator(output, {level}, true);
 
   window.show();
   if (!screenshot) return Fl::run();
