@@ -1,6 +1,6 @@
 #include "dialog/OperatorChoice.h"
 
-#include "mapping/SimplexOperator.h"
+#include <FL/Fl_Group.H>
 
 namespace orv {
 
@@ -19,57 +19,53 @@ const char* OperatorName(OperatorKind kind) {
   return "";
 }
 
-OperatorChoice::OperatorChoice() { RebuildCurveTable(); }
+OperatorChoice::OperatorChoice() {
+  // Panels of their own, not children of whatever group happens to be open.
+  Fl_Group* open = Fl_Group::current();
+  Fl_Group::current(nullptr);
+  simplex_ = std::make_unique<simplexMappingUI>(0, 25, 416, 350);
+  Fl_Group::current(nullptr);
+  receptor_ = std::make_unique<receptorMappingUI>(0, 25, 416, 390);
+  Fl_Group::current(nullptr);
+  compressor_ = std::make_unique<compressorMappingUI>(0, 25, 416, 390);
+  Fl_Group::current(open);
+  // Every panel has a table from the start, whichever becomes active.
+  for (OrvMappingBase* panel : {static_cast<OrvMappingBase*>(simplex_.get()),
+                                static_cast<OrvMappingBase*>(receptor_.get()),
+                                static_cast<OrvMappingBase*>(compressor_.get())})
+    panel->RebuildCurveTable();
+}
+
+OperatorChoice::~OperatorChoice() = default;
+
+OrvMappingBase& OperatorChoice::Active() {
+  return const_cast<OrvMappingBase&>(static_cast<const OperatorChoice*>(this)->Active());
+}
+
+const OrvMappingBase& OperatorChoice::Active() const {
+  switch (active) {
+    case OperatorKind::Receptor: return *receptor_;
+    case OperatorKind::Compressor: return *compressor_;
+    case OperatorKind::Simplex: break;
+  }
+  return *simplex_;
+}
 
 void OperatorChoice::SetSourceStatistics(double minimum, double maximum, double logAverage) {
-  minimum_ = minimum;
-  maximum_ = maximum;
-  logAverage_ = logAverage;
+  receptor_->SetLogAverage(logAverage);
+  receptor_->SetMaximum(maximum);
+  compressor_->SetSourceRange(minimum, maximum);
 }
 
-void OperatorChoice::Apply(vigra::BasicImage<float>& output, const std::vector<OrvLevelImage>& levels,
-                           bool overview) const {
-  switch (active) {
-    case OperatorKind::Receptor:
-      ApplyReceptor(receptor, logAverage_, maximum_, levels, output);
-      break;
-    case OperatorKind::Compressor:
-      ApplyCompressor(output, levels, overview, minimum_, maximum_, compressor, compressorTables_);
-      break;
-    case OperatorKind::Simplex:
-      ApplySimplex(levels, output);
-      break;
-  }
-}
-
-void OperatorChoice::ApplyActive(vigra::BasicImage<float>& output,
-                                 const std::vector<OrvLevelImage>& levels) const {
-  Apply(output, levels, false);
+void OperatorChoice::ApplyActive(vigra::BasicImage<float>& output, const std::vector<OrvLevelImage>& levels) {
+  Active().ApplyOperator(output, levels, false);
 }
 
 void OperatorChoice::ApplyOverview(vigra::BasicImage<float>& output, const std::vector<OrvLevelImage>& levels,
                                    bool recomputePoles) {
-  compressorTables_.recomputePoles = recomputePoles;
-  Apply(output, levels, true);
-  compressorTables_.recomputePoles = false;
-  UpdateHistogram(output);
-}
-
-void OperatorChoice::UpdateHistogram(const vigra::BasicImage<float>& output) {
-  range_ = MeasureOutput(output);
-  FillLuminanceHistogram(*luminanceHistogram_.Histogram(), output, range_);
-  // An overview without contrast keeps the curve where it was.
-  if (range_.dataMax > range_.dataMin) {
-    curveStart_ = post.black * range_.dataMin;
-    curveEnd_ = post.white * range_.dataMax;
-  }
-}
-
-void OperatorChoice::RebuildCurveTable() {
-  // The default curve: a straight line from black (−8) to white (0).
-  const double a = curveStart_, b = curveEnd_;
-  const auto line = [a, b](double x) { return b > a ? -8.0 + 8.0 * (x - a) / (b - a) : 0.0; };
-  curveTable_ = MakeCurveTable(*luminanceHistogram_.Histogram(), a, b, line);
+  compressor_->SetRecomputePoles(recomputePoles);
+  Active().ApplyOperator(output, levels, true);
+  compressor_->SetRecomputePoles(false);
 }
 
 }  // namespace orv

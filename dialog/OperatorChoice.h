@@ -1,9 +1,7 @@
 #pragma once
-// The three operators with their settings, and the post-processing state that
-// the final render reads, for runs in which no operator panel exists. The
-// active operator runs on region level lists; the overview run frames the tone
-// curve (black at Black × the smallest output, white at White × the largest)
-// and the curve table is rebuilt from it.
+// The three operator panels, which are at the same time the operators, and
+// which of them is active. The run without dialog builds them without ever
+// showing them; the render asks the active one to map and post-process.
 #include <vigra/basicimage.hxx>
 
 #include <memory>
@@ -11,11 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "compressor/CompressorOperator.h"
-#include "image/LogLuminanceHistogram.h"
+#include "compressor/compressorMappingUI.h"
 #include "image/OrvLevelImage.h"
-#include "mapping/ReceptorOperator.h"
-#include "mapping/ToneCurve.h"
+#include "mapping/receptorMappingUI.h"
+#include "mapping/simplexMappingUI.h"
 
 namespace orv {
 
@@ -25,52 +22,41 @@ enum class OperatorKind { Simplex, Receptor, Compressor };
 std::optional<OperatorKind> OperatorByName(const std::string& name);
 const char* OperatorName(OperatorKind kind);
 
-/// Black and white points relative to the overview's output range, and the
-/// colour saturation exponent.
-struct PostProcessingSettings {
-  double black = 1.0;
-  double white = 1.0;
-  double saturation = 1.0;
-};
-
 class OperatorChoice {
  public:
   OperatorChoice();
+  ~OperatorChoice();
 
   OperatorKind active = OperatorKind::Compressor;
-  ReceptorParameters receptor;
-  CompressorParameters compressor;
-  PostProcessingSettings post;
+
+  simplexMappingUI& Simplex() { return *simplex_; }
+  receptorMappingUI& Receptor() { return *receptor_; }
+  compressorMappingUI& Compressor() { return *compressor_; }
+  OrvMappingBase& Active();
+  const OrvMappingBase& Active() const;
 
   /// The source statistics the operators scale by, from the full-resolution read.
   void SetSourceStatistics(double minimum, double maximum, double logAverage);
 
   /// Runs the active operator into `output` (the destination region's size).
-  /// Render workers call it concurrently; it only reads the settings.
-  void ApplyActive(vigra::BasicImage<float>& output, const std::vector<OrvLevelImage>& levels) const;
+  /// Render workers call it concurrently: outside the overview run the
+  /// operators only read their settings.
+  void ApplyActive(vigra::BasicImage<float>& output, const std::vector<OrvLevelImage>& levels);
   /// The overview run: the active operator, then its output frames the tone
   /// curve. The Compressor derives its tables here, and its pole values when
   /// the image is a panorama with poles.
   void ApplyOverview(vigra::BasicImage<float>& output, const std::vector<OrvLevelImage>& levels,
                      bool recomputePoles);
 
-  /// Tabulates the tone curve between its end points for the render.
-  void RebuildCurveTable();
-  const TH1D& CurveTable() const { return *curveTable_; }
-  double Saturation() const { return post.saturation; }
-  const OutputRange& OverviewRange() const { return range_; }
+  /// Tabulates the active operator's tone curve for the render.
+  void RebuildCurveTable() { Active().RebuildCurveTable(); }
+  const TH1D& CurveTable() const { return *Active().CurveTable(); }
+  double Saturation() const { return Active().Saturation(); }
 
  private:
-  void UpdateHistogram(const vigra::BasicImage<float>& output);
-  void Apply(vigra::BasicImage<float>& output, const std::vector<OrvLevelImage>& levels, bool overview) const;
-
-  double minimum_ = 0.0, maximum_ = 0.0, logAverage_ = 0.0;
-  LogLuminanceHistogram luminanceHistogram_;
-  OutputRange range_;
-  double curveStart_ = 0.0, curveEnd_ = 1.0;  // x of the curve's end points
-  std::unique_ptr<TH1D> curveTable_;
-  // Written by the overview run only; render workers read it.
-  mutable CompressorTables compressorTables_;
+  std::unique_ptr<simplexMappingUI> simplex_;
+  std::unique_ptr<receptorMappingUI> receptor_;
+  std::unique_ptr<compressorMappingUI> compressor_;
 };
 
 }  // namespace orv

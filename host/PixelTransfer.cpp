@@ -230,7 +230,7 @@ void ProcessTile(TileExtent tileSize, OrvRunContext& context, TileExtent imageSi
   ReadLevelRegion(stage, levels, rgb);
   stage.FillRegion(levels);
 
-  const OperatorChoice& operators = context.Operators();
+  OperatorChoice& operators = context.Operators();
   vigra::BasicImage<float> mapped(tileSize.width, tileSize.height, 0.0f);
   operators.ApplyActive(mapped, levels);
   // Post-processing reads a pixel's colour before writing it, so it can map in place.
