@@ -1,5 +1,7 @@
 #include "compressor/CompressorTables.h"
 
+#include "mapping/ToneCurve.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -26,15 +28,6 @@ std::int32_t SweepsFrom(double value)
 }
 
 } // namespace
-
-void FillCurveTable(TH1D& table, const std::function<double(double)>& curve)
-{
-    const int n = table.GetNbinsX();
-    for (int i = 1; i <= n; ++i)
-        table.SetBinContent(i, curve(table.GetBinCenter(i)));
-    table.SetBinContent(0, table.GetBinContent(1));
-    table.SetBinContent(n + 1, table.GetBinContent(n));
-}
 
 std::vector<double> FrequencyFactors(const CompressorParameters& parameters, int levelCount)
 {

@@ -14,6 +14,7 @@
 
 #include "compressor/CompressorParameters.h"
 #include "compressor/PoleTable.h"
+#include "mapping/ToneCurve.h"
 #include "rootcore/TH1.h"
 
 #include <cstdint>
@@ -22,10 +23,6 @@
 #include <vector>
 
 namespace orv {
-
-/// Fills bins 1 … N of `table` with curve(bin centre) and copies bin 1 into
-/// the underflow entry and bin N into the overflow entry.
-void FillCurveTable(TH1D& table, const std::function<double(double)>& curve);
 
 /// Contrast factor of each of `levelCount` levels, coarsest first.
 std::vector<double> FrequencyFactors(const CompressorParameters& parameters, int levelCount);

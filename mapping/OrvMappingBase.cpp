@@ -125,7 +125,7 @@ void OrvMappingBase::ShowEndPoints() {
 
 void OrvMappingBase::RebuildCurveTable() {
   curveTable = orv::MakeCurveTable(*luminanceHistogram.Histogram(), histogramDisplay->fDisplayMin,
-                                   histogramDisplay->fDisplayMax, [](double) { return 0.0; });
+                                   histogramDisplay->fDisplayMax);
   curveEditor->FillHistogram(curveTable.get());
 }
 

@@ -19,15 +19,18 @@ void FillLuminanceHistogram(TH1D& histogram, const vigra::BasicImage<float>& out
   for (float sample : output) contents[axis.FindBin(sample)] += 1.0;
 }
 
-std::unique_ptr<TH1D> MakeCurveTable(const TH1D& luminanceHistogram, double a, double b,
-                                     const std::function<double(double)>& curve) {
+void FillCurveTable(TH1& table, const std::function<double(double)>& curve) {
+  const int n = table.GetNbinsX();
+  for (int i = 1; i <= n; ++i) table.SetBinContent(i, curve(table.GetBinCenter(i)));
+  table.SetBinContent(0, table.GetBinContent(1));
+  table.SetBinContent(n + 1, table.GetBinContent(n));
+}
+
+std::unique_ptr<TH1D> MakeCurveTable(const TH1D& luminanceHistogram, double a, double b) {
   const TAxis& axis = *luminanceHistogram.GetXaxis();
   const int bins = std::max(1, axis.FindBin(b) - axis.FindBin(a) + 1);
   auto table = std::make_unique<TH1D>("curve_histogram", "", bins, a, b);
   table->SetDirectory(nullptr);
-  for (int i = 1; i <= bins; ++i) table->SetBinContent(i, curve(table->GetBinCenter(i)));
-  table->SetBinContent(0, table->GetBinContent(1));
-  table->SetBinContent(bins + 1, table->GetBinContent(bins));
   return table;
 }
 

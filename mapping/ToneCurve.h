@@ -24,12 +24,14 @@ OutputRange MeasureOutput(const vigra::BasicImage<float>& output);
 /// sample once; the largest sample lands in the overflow bin.
 void FillLuminanceHistogram(TH1D& histogram, const vigra::BasicImage<float>& output, const OutputRange& range);
 
-/// The table "curve_histogram" over [a, b] with as many bins as the luminance
-/// histogram has between a and b: bin i holds curve(centre of bin i), the
-/// underflow and overflow entries repeat the first and last bin so lookups
-/// outside [a, b] clamp to the curve's ends. The table is detached from any
-/// directory and owned by the caller.
-std::unique_ptr<TH1D> MakeCurveTable(const TH1D& luminanceHistogram, double a, double b,
-                                     const std::function<double(double)>& curve);
+/// Every lookup table derived from a curve: bin i holds curve(centre of bin
+/// i), the underflow and overflow entries repeat the first and last bin so
+/// lookups outside the table clamp to the curve's ends.
+void FillCurveTable(TH1& table, const std::function<double(double)>& curve);
+
+/// The empty table "curve_histogram" over [a, b] with as many bins as the
+/// luminance histogram has between a and b, detached from any directory and
+/// owned by the caller; fill it with FillCurveTable.
+std::unique_ptr<TH1D> MakeCurveTable(const TH1D& luminanceHistogram, double a, double b);
 
 }  // namespace orv

@@ -9,6 +9,7 @@
 
 #include "TH1.h"
 #include "TSpline.h"
+#include "mapping/ToneCurve.h"
 #include "widgets/TSpline1.h"
 
 namespace {
@@ -228,10 +229,7 @@ void OrvCurves::SetFixedEnds(bool fixed) {
 
 void OrvCurves::FillHistogram(TH1* h) const {
   if (!h || !fSpline) return;
-  const int n = h->GetNbinsX();
-  for (int i = 1; i <= n; ++i) h->SetBinContent(i, fSpline->Eval(h->GetBinCenter(i)));
-  h->SetBinContent(0, h->GetBinContent(1));
-  h->SetBinContent(n + 1, h->GetBinContent(n));
+  orv::FillCurveTable(*h, [this](double x) { return fSpline->Eval(x); });
 }
 
 bool OrvCurves::DraggedOut(std::size_t i) const {

@@ -38,7 +38,8 @@ TEST(ToneCurve, TableHasTheHistogramsResolutionAndClampsAtItsEnds) {
   histogram.GetXaxis()->SetLimits(-10.0, 10.0);  // 4095 bins over 20 stops
   const double a = -5.0, b = 5.0;
   const auto line = [&](double x) { return -8.0 + 8.0 * (x - a) / (b - a); };
-  const auto table = orv::MakeCurveTable(histogram, a, b, line);
+  const auto table = orv::MakeCurveTable(histogram, a, b);
+  orv::FillCurveTable(*table, line);
 
   EXPECT_STREQ(table->GetName(), "curve_histogram");
   const int n = table->GetNbinsX();
